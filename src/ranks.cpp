@@ -56,7 +56,8 @@ namespace {
 template <std::size_t N>
 void climb(const RankTable<N> &table, std::int32_t value, std::int32_t &index)
 {
-    while (index < static_cast<std::int32_t>(N) - 1 && value >= table[index + 1].threshold) {
+    while (index < static_cast<std::int32_t>(N) - 1 &&
+           value >= table[static_cast<std::size_t>(index) + 1].threshold) {
         ++index;
     }
 }

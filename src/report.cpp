@@ -61,6 +61,7 @@ void print_summary()
     std::printf("Commander %s, you have %d Imperial points and %d Federal points.\n",
                 commander_stats.name, commander_stats.imperial_points,
                 commander_stats.federal_points);
+    const RankEntry &rating = elite_ratings[static_cast<std::size_t>(rank_standing.elite_index)];
     std::printf("You have %d confirmed kills.  Elite Fed rate you as %s.\n",
-                commander_stats.kills, elite_ratings[rank_standing.elite_index].name);
+                commander_stats.kills, rating.name);
 }

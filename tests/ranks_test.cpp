@@ -87,9 +87,9 @@ TEST(PromoteRanks, LaddersClimbIndependently)
     commander_stats.federal_points = 81;
     commander_stats.imperial_points = 2401;
     promote_ranks();
-    EXPECT_STREQ(elite_ratings[rank_standing.elite_index].name, "Competent");
-    EXPECT_STREQ(federal_ranks[rank_standing.federal_index].name, "Corporal");
-    EXPECT_STREQ(imperial_ranks[rank_standing.imperial_index].name, "Baron");
+    EXPECT_STREQ(elite_ratings.data()[rank_standing.elite_index].name, "Competent");
+    EXPECT_STREQ(federal_ranks.data()[rank_standing.federal_index].name, "Corporal");
+    EXPECT_STREQ(imperial_ranks.data()[rank_standing.imperial_index].name, "Baron");
 }
 
 }  // namespace

@@ -55,15 +55,16 @@ TEST(RankTable, ColumnsHoldForEveryStanding)
                   " Imperial     Federal            Req. Pts      Elite Fed.     Req. Kills");
         EXPECT_EQ(lines[1], std::string(72, '-'));
         EXPECT_EQ(lines[15], "");
-        for (std::int32_t row = 0; row < 13; ++row) {
-            const std::string &line = lines[static_cast<std::size_t>(row) + 2];
-            expect_cell(line, 1, imperial_ranks[row].name, row == standing.imperial_index);
-            expect_cell(line, 14, federal_ranks[row].name, row == standing.federal_index);
+        for (std::size_t row = 0; row < 13; ++row) {
+            const std::string &line = lines[row + 2];
+            const auto index = static_cast<std::int32_t>(row);
+            expect_cell(line, 1, imperial_ranks[row].name, index == standing.imperial_index);
+            expect_cell(line, 14, federal_ranks[row].name, index == standing.federal_index);
             expect_number(line, 40, federal_ranks[row].threshold);
             EXPECT_EQ(line.substr(41, 5), "     ") << line;
             if (row < 10) {
                 EXPECT_EQ(line.size(), 72u) << line;
-                expect_cell(line, 47, elite_ratings[row].name, row == standing.elite_index);
+                expect_cell(line, 47, elite_ratings[row].name, index == standing.elite_index);
                 expect_number(line, 71, elite_ratings[row].threshold);
             } else {
                 EXPECT_EQ(line.size(), 46u) << line;
