@@ -1,6 +1,7 @@
 // End to end: runs the built qorb on synthetic savegames and compares its
 // standard output byte for byte, its exit status, and its silence on the
-// error stream.
+// error stream. Built with QORB_WINE, it runs a Windows qorb.exe under wine
+// instead, where every line end must be CRLF.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -84,16 +86,53 @@ struct Launch {
     rlim_t data_limit = RLIM_INFINITY;
 };
 
-std::string read_all(int fd)
+// Appends what the pipe holds now, without waiting for more.
+void drain(int fd, std::string &text)
 {
-    std::string text;
     char buffer[4096];
     for (ssize_t got; (got = read(fd, buffer, sizeof buffer)) > 0;) {
         text.append(buffer, static_cast<std::size_t>(got));
     }
-    close(fd);
-    return text;
 }
+
+// Collects the child's output until it exits. The end of the pipes is not
+// waited for: processes that the child leaves behind (wine's own services)
+// may hold them open for seconds.
+int collect(pid_t pid, int out, int err, std::string &out_text, std::string &err_text)
+{
+    fcntl(out, F_SETFL, O_NONBLOCK);
+    fcntl(err, F_SETFL, O_NONBLOCK);
+    int status = 0;
+    for (bool exited = false; !exited;) {
+        pollfd ready[2] = {{out, POLLIN, 0}, {err, POLLIN, 0}};
+        poll(ready, 2, 10);
+        exited = waitpid(pid, &status, WNOHANG) == pid;
+        drain(out, out_text);
+        drain(err, err_text);
+    }
+    close(out);
+    close(err);
+    return status;
+}
+
+#if defined(QORB_WINE)
+// Turns CRLF line ends into LF, failing on a line end that lacks its CR.
+std::string without_carriage_returns(const std::string &text)
+{
+    std::string lines;
+    for (const char byte : text) {
+        if (byte == '\n') {
+            EXPECT_TRUE(!lines.empty() && lines.back() == '\r')
+                << "a bare line feed at byte " << lines.size();
+            if (!lines.empty() && lines.back() == '\r') {
+                lines.pop_back();
+            }
+        }
+        lines += byte;
+    }
+    return lines;
+}
+#endif
 
 Outcome run_qorb(const std::vector<std::string> &args, const Launch &launch = {})
 {
@@ -110,7 +149,11 @@ Outcome run_qorb(const std::vector<std::string> &args, const Launch &launch = {}
     }
     close(in[1]);
 
-    std::vector<char *> argv = {const_cast<char *>(QORB_BINARY)};
+    std::vector<char *> argv;
+#if defined(QORB_WINE)
+    argv.push_back(const_cast<char *>(QORB_WINE));
+#endif
+    argv.push_back(const_cast<char *>(QORB_BINARY));
     for (const std::string &arg : args) {
         argv.push_back(const_cast<char *>(arg.c_str()));
     }
@@ -128,6 +171,10 @@ Outcome run_qorb(const std::vector<std::string> &args, const Launch &launch = {}
         for (int fd : {in[0], out[0], out[1], err[0], err[1]}) {
             close(fd);
         }
+#if defined(QORB_WINE)
+        setenv("WINEPREFIX", QORB_WINEPREFIX, 1);
+        setenv("WINEDEBUG", "-all", 1);
+#endif
         const rlimit limit = {launch.data_limit, launch.data_limit};
         setrlimit(RLIMIT_DATA, &limit);
         execv(argv[0], argv.data());
@@ -137,12 +184,12 @@ Outcome run_qorb(const std::vector<std::string> &args, const Launch &launch = {}
     close(out[1]);
     close(err[1]);
     Outcome run;
-    run.out = read_all(out[0]);
-    run.err = read_all(err[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
+    const int status = collect(pid, out[0], err[0], run.out, run.err);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + WTERMSIG(status);
     EXPECT_EQ(run.err, "") << "nothing goes to the error stream";
+#if defined(QORB_WINE)
+    run.out = without_carriage_returns(run.out);
+#endif
     return run;
 }
 
@@ -271,6 +318,8 @@ TEST_F(Qorb, FileEndingWhereTheNameBeginsHasValuesAndNoName)
     EXPECT_EQ(run.status, 0);
 }
 
+// Pipes and device files are for a Unix file system only.
+#if !defined(QORB_WINE)
 TEST_F(Qorb, StreamThatCannotBePositionedFailsWithSeekError)
 {
     const std::string bytes = make_savegame(SAMPLE);
@@ -280,6 +329,7 @@ TEST_F(Qorb, StreamThatCannotBePositionedFailsWithSeekError)
     EXPECT_EQ(run.out, BANNER + "Reading /dev/stdin - " + SEEK_ERROR);
     EXPECT_EQ(run.status, STATUS_SEEK_FAILED);
 }
+#endif
 
 TEST_F(Qorb, NameIsUpToSevenBytesEndingAfterALineFeed)
 {
@@ -326,7 +376,7 @@ TEST_F(Qorb, ValuesAreUnsignedLittleEndian)
     };
     for (const auto &c : cases) {
         std::string bytes = make_savegame(SAMPLE);
-        for (int i = 0; i < 2; ++i) {
+        for (std::size_t i = 0; i < 2; ++i) {
             bytes[KILLS_AT + i] = static_cast<char>(c.kills[i]);
             bytes[FEDERAL_AT + i] = static_cast<char>(c.federal[i]);
             bytes[IMPERIAL_AT + i] = static_cast<char>(c.imperial[i]);
@@ -355,6 +405,7 @@ TEST_F(Qorb, BracketsMarkTheBottomAndTopRungs)
               "You have 65535 confirmed kills.  Elite Fed rate you as Elite.\n");
 }
 
+#if !defined(QORB_WINE)
 TEST_F(Qorb, ReportThatCannotBeWrittenIsNotASuccess)
 {
     Launch full_disk;
@@ -362,6 +413,7 @@ TEST_F(Qorb, ReportThatCannotBeWrittenIsNotASuccess)
     EXPECT_EQ(run_qorb({savegame(make_savegame(SAMPLE))}, full_disk).status, 1);
     EXPECT_EQ(run_qorb({}, full_disk).status, 1);
 }
+#endif
 
 #if defined(QORB_STATIC_BINARY)
 // A data limit that lets the static binary start but not copy a path of the
