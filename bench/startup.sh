@@ -1,7 +1,8 @@
 #!/bin/sh
 # Counts the instructions that a report costs, against the `true` command,
-# under callgrind: a 36 KiB savegame, then a 1 GiB sparse one with the same
-# fields, which must cost the same because qorb reads only four fields.
+# under callgrind: the build's 36 KiB sample savegame, then a 1 GiB sparse one
+# with the same fields, which must cost the same because qorb reads only four
+# fields.
 # Usage: bench/startup.sh path/to/qorb
 set -eu
 qorb=${1:?usage: bench/startup.sh path/to/qorb}
@@ -10,17 +11,13 @@ command -v valgrind >/dev/null || { echo "valgrind is needed (apt-get install va
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
-# Commander "Example": 212 kills, 300 Federal and 2500 Imperial points.
-make_savegame() {
-    truncate -s "$2" "$1"
-    poke() { printf "$2" | dd of="$1" bs=1 seek="$3" conv=notrunc status=none; }
-    poke "$1" '\324\000' 35117
-    poke "$1" '\054\001' 35120
-    poke "$1" '\304\011' 35122
-    poke "$1" 'Example\000' 35144
-}
-make_savegame "$dir/small.sav" 36864
-make_savegame "$dir/large.sav" 1G
+# The build's sample savegame, and the same bytes at the start of a 1 GiB
+# sparse file.
+sample=$(dirname "$qorb")/sample.sav
+[ -f "$sample" ] || { echo "no $sample: build the sample target first" >&2; exit 2; }
+cp "$sample" "$dir/small.sav"
+cp "$sample" "$dir/large.sav"
+truncate -s 1G "$dir/large.sav"
 
 # The same empty environment for every run, so that no count depends on the
 # caller's variables.
